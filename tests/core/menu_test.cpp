@@ -243,9 +243,11 @@ TEST_F(MenuFile, SectionNamesAndLanguage)
     EXPECT_EQ(menu.LanguageIndex, 0);
     EXPECT_EQ(menu.Title, "lower-case section");
     EXPECT_EQ(menu.GetButton(2).Title, "third");
-    for (int i = 0; i < 10; ++i)
-        if (i != 2)
+    for (int i = 0; i < 10; ++i) {
+        if (i != 2) {
             EXPECT_EQ(menu.GetButton(i).Title, "") << i;
+        }
+    }
 }
 
 TEST_F(MenuFile, SavingANewMenuWritesTheWholeFormat)
