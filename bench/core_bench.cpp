@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -94,22 +95,20 @@ void BM_ReadAndSplit4MiB(benchmark::State& state)
     WriteFile(path, text);
     for (auto _ : state) {
         std::FILE* f = std::fopen(path.c_str(), "rb");
-        std::string bytes;
-        char chunk[65536];
-        size_t n;
-        while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
-            bytes.append(chunk, n);
+        std::fseek(f, 0, SEEK_END);
+        std::string bytes(static_cast<size_t>(std::ftell(f)), '\0');
+        std::fseek(f, 0, SEEK_SET);
+        bytes.resize(std::fread(&bytes[0], 1, bytes.size(), f));
         std::fclose(f);
         std::vector<std::string_view> lines;
-        std::string_view all(bytes);
-        size_t start = 0;
-        for (size_t i = 0; i < all.size(); ++i) {
-            if (all[i] == '\n' || all[i] == '\r') {
-                lines.push_back(all.substr(start, i - start));
-                if (all[i] == '\r' && i + 1 < all.size() && all[i + 1] == '\n')
-                    ++i;
-                start = i + 1;
-            }
+        const char* p = bytes.data();
+        const char* end = p + bytes.size();
+        while (p < end) {
+            const char* eol = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+            if (eol == nullptr)
+                eol = end;
+            lines.emplace_back(p, static_cast<size_t>(eol - p));
+            p = eol + 1;
         }
         benchmark::DoNotOptimize(lines.data());
     }
