@@ -1,0 +1,63 @@
+#include "win32/services.h"
+
+#include "core/module_path.h"
+
+#include <commdlg.h>
+#include <mmsystem.h>
+#include <shellapi.h>
+
+#include <vector>
+
+int Win32Services::MessageBox(HWND owner, const std::string& text, const char* caption, UINT type)
+{
+    const std::string appName = ExecutableTitle(ExecutablePath());
+    return ::MessageBoxA(owner, text.c_str(), caption ? caption : appName.c_str(), type);
+}
+
+bool Win32Services::SaveFileDialog(HWND owner, const SaveFileRequest& request, SaveFileAnswer& answer)
+{
+    // The filter's fields are split by '|'; the dialog wants them split by NULs and ended by two.
+    std::string filter = request.filter;
+    for (char& c : filter)
+        if (c == '|')
+            c = '\0';
+    filter.push_back('\0');
+    filter.push_back('\0');
+
+    std::vector<char> file(32768, '\0');
+    request.fileName.copy(file.data(), file.size() - 1);
+
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = filter.c_str();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = static_cast<DWORD>(file.size());
+    ofn.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
+    ofn.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
+    ofn.Flags = request.flags | OFN_EXPLORER;
+    if (!::GetSaveFileNameA(&ofn))
+        return false;
+    answer.path = file.data();
+    answer.fileName = answer.path.substr(ofn.nFileOffset < answer.path.size() ? ofn.nFileOffset : 0);
+    return true;
+}
+
+INT_PTR Win32Services::ShellOpen(HWND owner, const char* verb, const std::string& file, const std::string& parameters,
+                                 const std::string& directory, int showCommand)
+{
+    return reinterpret_cast<INT_PTR>(::ShellExecuteA(owner, verb, file.c_str(), parameters.c_str(),
+                                                     directory.empty() ? nullptr : directory.c_str(), showCommand));
+}
+
+void Win32Services::PlaySound(const std::string& file)
+{
+    if (!file.empty())
+        ::PlaySoundA(file.c_str(), nullptr, SND_FILENAME | SND_NODEFAULT | SND_ASYNC);
+}
+
+std::string Win32Services::ExecutablePath()
+{
+    return RunningExecutablePath();
+}
