@@ -1,11 +1,15 @@
 #include "win32/window.h"
 
+#include "resources/resource.h"
+
+#include <cstring>
+
 #include <vector>
 
 namespace {
 
 // Resource type of a dialog's init data: the combo-box items of a template.
-const WORD DialogInitResourceType = 240;
+const WORD DialogInitResourceType = RT_AUTORUN_DLGINIT;
 
 } // namespace
 
@@ -232,10 +236,16 @@ void CDialog::FillFromInitData()
         p += 8;
         if (id == 0 || size > static_cast<DWORD>(end - p))
             break;
-        if (message == CB_ADDSTRING || message == LB_ADDSTRING) {
+        // The data keeps the 16-bit message numbers: 0x0403 adds a combo-box item, 0x0401 a list-box item.
+        UINT send = 0;
+        if (message == 0x0403 || message == CB_ADDSTRING)
+            send = CB_ADDSTRING;
+        else if (message == 0x0401 || message == LB_ADDSTRING)
+            send = LB_ADDSTRING;
+        if (send != 0) {
             std::string text(reinterpret_cast<const char*>(p), size);
             text.resize(strnlen(text.c_str(), text.size()));
-            ::SendDlgItemMessageA(m_hWnd, id, message, 0, reinterpret_cast<LPARAM>(text.c_str()));
+            ::SendDlgItemMessageA(m_hWnd, id, send, 0, reinterpret_cast<LPARAM>(text.c_str()));
         }
         p += size;
     }

@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 class FakeServices : public Services {
@@ -21,6 +22,9 @@ public:
         std::string verb, file, parameters, directory;
         int showCommand;
     };
+
+    FakeServices() = default;
+    explicit FakeServices(std::string executablePath) : exePath(std::move(executablePath)) {}
 
     int MessageBox(HWND owner, const std::string& text, const char* caption, UINT type) override;
     bool SaveFileDialog(HWND owner, const SaveFileRequest& request, SaveFileAnswer& answer) override;

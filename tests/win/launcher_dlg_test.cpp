@@ -19,7 +19,6 @@ using test_files::WriteFile;
 // window is created modeless on it so that every step can be looked at.
 class MenuWindow : public ::testing::Test {
 protected:
-    MenuWindow() { services.exePath = disc.Path("autorun.exe"); }
     ~MenuWindow() override { dialog.DestroyWindow(); }
 
     void Open(const std::string* profile)
@@ -68,7 +67,7 @@ protected:
     static bool Enabled(const CWnd& w) { return (w.GetStyle() & WS_DISABLED) == 0; }
 
     TempFolder disc;
-    FakeServices services;
+    FakeServices services{disc.Path("autorun.exe")};
     CLauncherDlg dialog{services};
 };
 
