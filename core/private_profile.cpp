@@ -6,7 +6,6 @@
 #include <cstring>
 #include <functional>
 #include <map>
-#include <mutex>
 #include <utility>
 
 namespace private_profile {
@@ -243,6 +242,7 @@ Location Locate(std::string_view bytes, std::string_view section, std::string_vi
 }
 
 // ---- Snapshots of ScopedReader ----
+// Profiles are read and written on the program's one GUI thread only, so the snapshots need no lock.
 
 struct Snapshot {
     unsigned readers = 0;
@@ -250,12 +250,6 @@ struct Snapshot {
     bool present = false;
     Index index;
 };
-
-std::mutex& SnapshotLock()
-{
-    static std::mutex lock;
-    return lock;
-}
 
 std::map<std::string, Snapshot, std::less<>>& Snapshots()
 {
@@ -265,7 +259,6 @@ std::map<std::string, Snapshot, std::less<>>& Snapshots()
 
 void DropSnapshot(const char* path)
 {
-    std::lock_guard<std::mutex> guard(SnapshotLock());
     auto it = Snapshots().find(std::string_view(path));
     if (it != Snapshots().end()) {
         it->second.loaded = false;
@@ -277,7 +270,6 @@ void DropSnapshot(const char* path)
 bool Lookup(const char* path, std::string_view section, std::string_view key, std::string& value)
 {
     {
-        std::lock_guard<std::mutex> guard(SnapshotLock());
         auto it = Snapshots().find(std::string_view(path));
         if (it != Snapshots().end()) {
             Snapshot& snapshot = it->second;
@@ -513,7 +505,6 @@ ScopedReader::ScopedReader(const char* path)
         return;
     try {
         path_ = path;
-        std::lock_guard<std::mutex> guard(SnapshotLock());
         ++Snapshots()[path_].readers;
         registered_ = true;
     } catch (...) {
@@ -525,7 +516,6 @@ ScopedReader::~ScopedReader()
 {
     if (!registered_)
         return;
-    std::lock_guard<std::mutex> guard(SnapshotLock());
     auto it = Snapshots().find(path_);
     if (it != Snapshots().end() && --it->second.readers == 0)
         Snapshots().erase(it);

@@ -8,6 +8,9 @@ namespace {
 // The system-menu command that switches modes, and the one that shows the About box.
 const UINT ModeSwitchCommand = 0x0020;
 const UINT AboutCommand = 0x0010;
+// Posted at the end of a successful start-up: the intro sound starts as soon as the window is up, so that
+// loading the sound system does not delay the menu's first appearance.
+const UINT PlayIntroMessage = WM_APP + 1;
 
 } // namespace
 
@@ -79,7 +82,8 @@ BOOL CLauncherDlg::OnInitDialog()
         ToggleMode();
         for (unsigned char i = 0; i < 10; ++i)
             UpdateCommandButton(i);
-        PlayWav(m_menu.WavIntro);
+        if (!m_menu.WavIntro.empty())
+            ::PostMessageA(m_hWnd, PlayIntroMessage, 0, 0);
     } else {
         const std::string question = ReplaceTokens(Text(TXT_INI_MISSING), ProfileName());
         if (m_services.MessageBox(m_hWnd, question, Text(TXT_NOTICE_CAPTION), MB_YESNO | MB_ICONWARNING) == IDNO)
@@ -127,6 +131,9 @@ INT_PTR CLauncherDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, bool& handl
         if (OnPaint())
             return TRUE;
         break;
+    case PlayIntroMessage:
+        PlayWav(m_menu.WavIntro);
+        return TRUE;
     case WM_QUERYDRAGICON:
         return reinterpret_cast<INT_PTR>(m_hIcon);
     case WM_CLOSE:

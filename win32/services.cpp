@@ -8,6 +8,24 @@
 
 #include <vector>
 
+namespace {
+
+// The shell, the common dialogs and the sound library are loaded when first needed: most starts of the
+// menu use none of them, and loading them up front costs start-up time.
+template <typename Function>
+Function Resolve(const char* library, const char* name)
+{
+    HMODULE module = ::LoadLibraryA(library);
+    FARPROC proc = module ? ::GetProcAddress(module, name) : nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(proc));
+}
+
+using GetSaveFileNameFunction = BOOL(WINAPI*)(LPOPENFILENAMEA);
+using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+using PlaySoundFunction = BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD);
+
+} // namespace
+
 int Win32Services::MessageBox(HWND owner, const std::string& text, const char* caption, UINT type)
 {
     const std::string appName = ExecutableTitle(ExecutablePath());
@@ -37,7 +55,8 @@ bool Win32Services::SaveFileDialog(HWND owner, const SaveFileRequest& request, S
     ofn.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
     ofn.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
     ofn.Flags = request.flags | OFN_EXPLORER;
-    if (!::GetSaveFileNameA(&ofn))
+    static const auto getSaveFileName = Resolve<GetSaveFileNameFunction>("comdlg32.dll", "GetSaveFileNameA");
+    if (getSaveFileName == nullptr || !getSaveFileName(&ofn))
         return false;
     answer.path = file.data();
     answer.fileName = answer.path.substr(ofn.nFileOffset < answer.path.size() ? ofn.nFileOffset : 0);
@@ -47,14 +66,18 @@ bool Win32Services::SaveFileDialog(HWND owner, const SaveFileRequest& request, S
 INT_PTR Win32Services::ShellOpen(HWND owner, const char* verb, const std::string& file, const std::string& parameters,
                                  const std::string& directory, int showCommand)
 {
-    return reinterpret_cast<INT_PTR>(::ShellExecuteA(owner, verb, file.c_str(), parameters.c_str(),
-                                                     directory.empty() ? nullptr : directory.c_str(), showCommand));
+    static const auto shellExecute = Resolve<ShellExecuteFunction>("shell32.dll", "ShellExecuteA");
+    if (shellExecute == nullptr)
+        return SE_ERR_DLLNOTFOUND;
+    return reinterpret_cast<INT_PTR>(shellExecute(owner, verb, file.c_str(), parameters.c_str(),
+                                                  directory.empty() ? nullptr : directory.c_str(), showCommand));
 }
 
 void Win32Services::PlaySound(const std::string& file)
 {
-    if (!file.empty())
-        ::PlaySoundA(file.c_str(), nullptr, SND_FILENAME | SND_NODEFAULT | SND_ASYNC);
+    static const auto playSound = Resolve<PlaySoundFunction>("winmm.dll", "PlaySoundA");
+    if (!file.empty() && playSound != nullptr)
+        playSound(file.c_str(), nullptr, SND_FILENAME | SND_NODEFAULT | SND_ASYNC);
 }
 
 std::string Win32Services::ExecutablePath()

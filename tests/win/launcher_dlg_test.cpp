@@ -26,6 +26,17 @@ protected:
         if (profile != nullptr)
             WriteFile(disc.Path("autorun.INI"), *profile);
         ASSERT_TRUE(dialog.Create(nullptr));
+        Pump();
+    }
+
+    // Handles what the window posted to itself, as its message loop would.
+    static void Pump()
+    {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
     }
 
     int Width() const
