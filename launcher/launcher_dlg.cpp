@@ -3,6 +3,8 @@
 #include "core/module_path.h"
 #include "resources/resource.h"
 
+#include <commctrl.h>
+
 namespace {
 
 // The system-menu command that switches modes, and the one that shows the About box.
@@ -78,6 +80,8 @@ BOOL CLauncherDlg::OnInitDialog()
     for (int i = 0; i < 10; ++i)
         m_pButtons[i] = buttons[i];
 
+    EnableToolTips();
+
     if (m_menu.Load()) {
         ToggleMode();
         for (unsigned char i = 0; i < 10; ++i)
@@ -116,7 +120,7 @@ BOOL CLauncherDlg::OnInitDialog()
     return TRUE;
 }
 
-INT_PTR CLauncherDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, bool& handled)
+INT_PTR CLauncherDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled)
 {
     switch (message) {
     case WM_SYSCOMMAND: {
@@ -139,6 +143,12 @@ INT_PTR CLauncherDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, bool& handl
     case WM_CLOSE:
         OnClose();
         return TRUE;
+    case WM_NOTIFY: {
+        NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
+        if (header != nullptr && header->code == TTN_NEEDTEXTA)
+            return OnToolTipNeedText(header);
+        break;
+    }
     case WM_COMMAND: {
         if (HIWORD(wParam) != BN_CLICKED)
             break;
@@ -212,16 +222,23 @@ bool CLauncherDlg::OnPaint()
     return true;
 }
 
+bool CLauncherDlg::AskToSaveBeforeClosing()
+{
+    if (!m_bModified)
+        return true;
+    const int answer = m_services.MessageBox(m_hWnd, Text(TXT_SAVE_BEFORE_CLOSE), Text(TXT_SAVE_BEFORE_CLOSE_CAPTION),
+                                             MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer == IDCANCEL)
+        return false;
+    if (answer == IDYES)
+        SaveProfileAs();
+    return true;
+}
+
 void CLauncherDlg::OnClose()
 {
-    if (m_bModified) {
-        const int answer = m_services.MessageBox(m_hWnd, Text(TXT_SAVE_BEFORE_CLOSE),
-                                                 Text(TXT_SAVE_BEFORE_CLOSE_CAPTION), MB_YESNOCANCEL | MB_ICONQUESTION);
-        if (answer == IDCANCEL)
-            return;
-        if (answer == IDYES)
-            SaveProfileAs();
-    }
+    if (!AskToSaveBeforeClosing())
+        return;
     ShowWindow(SW_HIDE);
     PlayWav(m_menu.WavClose);
     OnCancel();

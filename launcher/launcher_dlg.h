@@ -10,6 +10,9 @@
 
 #include <string>
 
+// The fixed English text for a result code of the shell.
+const char* ShellErrorText(INT_PTR code);
+
 class CLauncherDlg : public CDialog {
 public:
     explicit CLauncherDlg(Services& services, CWnd* parent = nullptr);
@@ -37,6 +40,8 @@ public:
     void SaveProfileInPlace();
     void SaveProfileAs();
     void OnToNormalMode();
+    // Answers a tool tip's request for its text; TRUE when it gave one (the ten command buttons only).
+    BOOL OnToolTipNeedText(NMHDR* header);
 
     // The profile name shown in messages ("autorun.INI") and the folder of the executable with its backslash.
     std::string ProfileName() const;
@@ -60,6 +65,7 @@ public:
     int m_nMode = 1;
     std::string m_strInfLabel, m_strInfIcon, m_strInfOpen;
     HICON m_hIcon = nullptr;
+    HWND m_hToolTips = nullptr;
 
 protected:
     BOOL OnInitDialog() override;
@@ -67,8 +73,11 @@ protected:
 
 private:
     void DoDataExchange();
+    void EnableToolTips();
     bool OnPaint();
     const char* Text(TextId id) const;
+    // The question before closing with unsaved edits; false when the user chose not to close.
+    bool AskToSaveBeforeClosing();
     // Starts a sound of the profile; an empty name plays nothing.
     void PlayWav(const std::string& file);
 
