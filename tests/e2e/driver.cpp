@@ -35,9 +35,9 @@ const int EditorModeMargin = 16;
 const DWORD WaitTimeoutMs = 10000;
 const UINT AnswerTimeoutMs = 5000;
 
-const char* const MissingProfileQuestion =
-    "The file 'autorun.INI' was not found.\nTrayvane requires this file to run in normal mode.\n"
-    "Would you like to run Trayvane in INI editor mode?";
+const char* const MissingProfileQuestion
+    = "The file 'autorun.INI' was not found.\nTrayvane requires this file to run in normal mode.\n"
+      "Would you like to run Trayvane in INI editor mode?";
 
 // ---------------------------------------------------------------------------------------------------------
 // Reporting.
@@ -104,7 +104,7 @@ std::string TextOf(HWND window)
     if (window == nullptr)
         return "<no window>";
     if (!::SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
-                               AnswerTimeoutMs, &copied))
+            AnswerTimeoutMs, &copied))
         return "<no answer>";
     return buffer;
 }
@@ -140,8 +140,16 @@ RECT WindowRectOf(HWND window)
 
 std::string Describe(const RECT& r)
 {
-    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
-           std::to_string(r.bottom) + ")";
+    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) + ","
+        + std::to_string(r.bottom) + ")";
+}
+
+std::string DescribeWindow(HWND window)
+{
+    std::string text = ClassOf(window) + " window " + Printable(TextOf(window));
+    if (HWND message = ::GetDlgItem(window, 0xFFFF))
+        text += " with message " + Printable(TextOf(message));
+    return text;
 }
 
 struct WindowQuery {
@@ -223,9 +231,9 @@ public:
         char temp[MAX_PATH] = {};
         ::GetTempPathA(sizeof temp, temp);
         for (unsigned attempt = 0; attempt < 1000 && m_path.empty(); ++attempt) {
-            const std::string candidate = std::string(temp) + "e2e-" + purpose + "-" +
-                                          std::to_string(::GetCurrentProcessId()) + "-" +
-                                          std::to_string(::GetTickCount()) + "-" + std::to_string(attempt);
+            const std::string candidate = std::string(temp) + "e2e-" + purpose + "-"
+                + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(::GetTickCount()) + "-"
+                + std::to_string(attempt);
             if (::CreateDirectoryA(candidate.c_str(), nullptr))
                 m_path = candidate;
         }
@@ -283,12 +291,19 @@ public:
         std::string commandLine = "\"" + exe + "\"";
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
-        return ::CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                                &startup, &m_info) != 0;
+        return ::CreateProcessA(
+                   exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &m_info)
+            != 0;
     }
     DWORD Id() const { return m_info.dwProcessId; }
-    bool Running() const { return m_info.hProcess != nullptr && ::WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT; }
-    bool WaitForExit(DWORD timeoutMs) const { return ::WaitForSingleObject(m_info.hProcess, timeoutMs) == WAIT_OBJECT_0; }
+    bool Running() const
+    {
+        return m_info.hProcess != nullptr && ::WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT;
+    }
+    bool WaitForExit(DWORD timeoutMs) const
+    {
+        return ::WaitForSingleObject(m_info.hProcess, timeoutMs) == WAIT_OBJECT_0;
+    }
     std::string ExitCode() const
     {
         DWORD code = 0;
@@ -348,10 +363,8 @@ struct Profile {
         const struct {
             const char* key;
             const char* value;
-        } mainKeys[] = {{"Title", title},
-                        {"AboutButtonText", aboutText},
-                        {"CloseButtonText", closeText},
-                        {"EnableModeChange", enableModeChange}};
+        } mainKeys[] = {{"Title", title}, {"AboutButtonText", aboutText}, {"CloseButtonText", closeText},
+            {"EnableModeChange", enableModeChange}};
         for (const auto& k : mainKeys)
             if (k.value != nullptr)
                 text += std::string(k.key) + "=" + k.value + "\r\n";
@@ -375,16 +388,10 @@ const Profile FullProfile = {
     "Ab&out this disc",
     "E&xit",
     nullptr,
-    {{"&Install", "setup\\setup.exe"},
-     {"Read me", "readme.txt"},
-     {"Browse the disc", "explorer.exe"},
-     {"Title without program", nullptr},
-     {"Drivers", "drivers\\install.exe"},
-     {"Manual (PDF)", "docs\\manual.pdf"},
-     {"Web site", "http://www.example.org/"},
-     {nullptr, "orphan.exe"},
-     {"Extras", "extras\\extras.exe"},
-     {"Uninstall", "setup\\uninstall.exe"}},
+    {{"&Install", "setup\\setup.exe"}, {"Read me", "readme.txt"}, {"Browse the disc", "explorer.exe"},
+        {"Title without program", nullptr}, {"Drivers", "drivers\\install.exe"}, {"Manual (PDF)", "docs\\manual.pdf"},
+        {"Web site", "http://www.example.org/"}, {nullptr, "orphan.exe"}, {"Extras", "extras\\extras.exe"},
+        {"Uninstall", "setup\\uninstall.exe"}},
 };
 
 Profile WithModeChange(Profile profile, const char* value)
@@ -422,12 +429,12 @@ public:
     }
 
     bool Started() const { return m_started; }
-    Program& Process() { return m_program; }
 
     // The menu window once it is visible and answers, or nullptr after reporting why not.
     HWND WaitForMenuWindow()
     {
-        HWND window = m_program.WaitForWindow([this] { return FindWindowOf(m_program.Id(), "#32770", WindowQuery::Unowned); });
+        HWND window
+            = m_program.WaitForWindow([this] { return FindWindowOf(m_program.Id(), "#32770", WindowQuery::Unowned); });
         if (window == nullptr) {
             ReportNoWindow("the menu window");
             return nullptr;
@@ -442,7 +449,8 @@ public:
     // A message box of the program (an owned dialog) once it is visible and answers.
     HWND WaitForMessageBox()
     {
-        HWND box = m_program.WaitForWindow([this] { return FindWindowOf(m_program.Id(), "#32770", WindowQuery::Owned); });
+        HWND box
+            = m_program.WaitForWindow([this] { return FindWindowOf(m_program.Id(), "#32770", WindowQuery::Owned); });
         if (box == nullptr) {
             ReportNoWindow("a message box");
             return nullptr;
@@ -454,24 +462,27 @@ public:
         return box;
     }
 
-    // Waits for the program to end by itself, watching that no other window of it comes up meanwhile
-    // (`allowed` may stay visible until the end). Reports a window that appears, or a program that lives on.
-    void ExpectEnd(const std::string& after, HWND allowed)
+    // Waits for the program to end by itself, watching that it asks nothing meanwhile: no owned window
+    // (message box, dialog) shows but `answered`, the one just answered.
+    //
+    // The menu window itself is not watched: when a dialog is ended during WM_INITDIALOG, Wine still shows
+    // it for a moment before destroying it if its template is WS_VISIBLE.
+    void ExpectEnd(const std::string& after, HWND answered)
     {
         const ULONGLONG end = ::GetTickCount64() + WaitTimeoutMs;
         bool ended = false;
-        HWND other = nullptr;
+        std::string other;
         while (!(ended = m_program.WaitForExit(5)) && ::GetTickCount64() < end) {
-            if (other == nullptr)
-                other = FindWindowOf(m_program.Id(), nullptr, WindowQuery::AnyOwner, allowed);
+            if (!other.empty())
+                continue;
+            if (HWND window = FindWindowOf(m_program.Id(), nullptr, WindowQuery::Owned, answered))
+                other = DescribeWindow(window);
         }
-        if (other != nullptr)
-            m_report.Fail("windows after " + after, "none but the menu window",
-                          ClassOf(other) + " window " + Printable(TextOf(other)) + " with text " +
-                              Printable(TextOf(::GetDlgItem(other, 0xFFFF))));
+        if (!other.empty())
+            m_report.Fail("a question of the program after " + after, "none", other);
         if (!ended)
-            m_report.Fail("the program after " + after, "ended", "still running after " +
-                                                                     std::to_string(WaitTimeoutMs) + " ms");
+            m_report.Fail(
+                "the program after " + after, "ended", "still running after " + std::to_string(WaitTimeoutMs) + " ms");
         else
             m_report.Equal("exit code after " + after, "0", m_program.ExitCode());
     }
@@ -482,9 +493,9 @@ public:
         HWND button = ::GetDlgItem(window, id);
         if (button == nullptr || !::IsWindowVisible(button) || !::IsWindowEnabled(button)) {
             m_report.Fail(name + " (id " + std::to_string(id) + ") clickable", "visible and enabled",
-                          button == nullptr ? "no such control"
-                                            : "visible " + YesNo(::IsWindowVisible(button) != 0) + ", enabled " +
-                                                  YesNo(::IsWindowEnabled(button) != 0));
+                button == nullptr ? "no such control"
+                                  : "visible " + YesNo(::IsWindowVisible(button) != 0) + ", enabled "
+                        + YesNo(::IsWindowEnabled(button) != 0));
             return false;
         }
         ::PostMessageA(button, BM_CLICK, 0, 0);
@@ -529,9 +540,9 @@ void ExpectNormalMode(Report& report, HWND window, const Profile& profile)
 {
     report.Equal("window title", profile.title, TextOf(window));
     report.Equal("About button caption", profile.aboutText ? profile.aboutText : "&About",
-                 TextOf(::GetDlgItem(window, AboutButtonId)));
+        TextOf(::GetDlgItem(window, AboutButtonId)));
     report.Equal("Close button caption", profile.closeText ? profile.closeText : "&Close",
-                 TextOf(::GetDlgItem(window, CloseButtonId)));
+        TextOf(::GetDlgItem(window, CloseButtonId)));
 
     LONG previousTop = 0;
     for (int i = 0; i < 10; ++i) {
@@ -546,16 +557,16 @@ void ExpectNormalMode(Report& report, HWND window, const Profile& profile)
             report.Equal(ButtonName(i) + " caption", entry.title, TextOf(button));
         const LONG top = ClientRectOf(button, window).top;
         if (i > 0)
-            report.Check(top > previousTop, ButtonName(i) + " top", "below " + std::to_string(previousTop),
-                         std::to_string(top));
+            report.Check(
+                top > previousTop, ButtonName(i) + " top", "below " + std::to_string(previousTop), std::to_string(top));
         previousTop = top;
     }
 
     const RECT close = ClientRectOf(::GetDlgItem(window, CloseButtonId), window);
     const RECT outer = WindowRectOf(window);
-    report.Equal("normal mode window width (Close button right edge " + std::to_string(close.right) + " + " +
-                     std::to_string(NormalModeMargin) + ")",
-                 close.right + NormalModeMargin, outer.right - outer.left);
+    report.Equal("normal mode window width (Close button right edge " + std::to_string(close.right) + " + "
+            + std::to_string(NormalModeMargin) + ")",
+        close.right + NormalModeMargin, outer.right - outer.left);
 
     RECT client{};
     ::GetClientRect(window, &client);
@@ -564,8 +575,8 @@ void ExpectNormalMode(Report& report, HWND window, const Profile& profile)
         const std::string name = "editor button " + std::to_string(id) + " in normal mode";
         ExpectShownAndEnabled(report, button, name, true, false);
         const RECT r = ClientRectOf(button, window);
-        report.Check(r.left >= client.right, name + " left edge", "at or beyond the client width " +
-                     std::to_string(client.right), std::to_string(r.left));
+        report.Check(r.left >= client.right, name + " left edge",
+            "at or beyond the client width " + std::to_string(client.right), std::to_string(r.left));
     }
 }
 
@@ -573,16 +584,18 @@ void ExpectNormalMode(Report& report, HWND window, const Profile& profile)
 void ExpectEditorControls(Report& report, HWND window, const std::string& when)
 {
     for (int i = 0; i < 10; ++i)
-        ExpectShownAndEnabled(report, ::GetDlgItem(window, CommandButtonIds[i]), ButtonName(i) + " " + when, true, true);
+        ExpectShownAndEnabled(
+            report, ::GetDlgItem(window, CommandButtonIds[i]), ButtonName(i) + " " + when, true, true);
     for (int id : EditorButtonIds)
-        ExpectShownAndEnabled(report, ::GetDlgItem(window, id), "editor button " + std::to_string(id) + " " + when, true,
-                              true);
+        ExpectShownAndEnabled(
+            report, ::GetDlgItem(window, id), "editor button " + std::to_string(id) + " " + when, true, true);
 }
 
 bool ToggleMode(Report& report, HWND window, const std::string& when)
 {
     DWORD_PTR result = 0;
-    if (!::SendMessageTimeoutA(window, WM_SYSCOMMAND, ModeSwitchCommand, 0, SMTO_ABORTIFHUNG, AnswerTimeoutMs, &result)) {
+    if (!::SendMessageTimeoutA(
+            window, WM_SYSCOMMAND, ModeSwitchCommand, 0, SMTO_ABORTIFHUNG, AnswerTimeoutMs, &result)) {
         report.Fail("WM_SYSCOMMAND 0x20 " + when, "handled", "no answer");
         return false;
     }
@@ -598,14 +611,13 @@ INT_PTR CALLBACK ReferenceDialogProc(HWND, UINT, WPARAM, LPARAM)
 // on a dialog of our own with that font; 0 when it cannot be created.
 int DialogUnitsToPixels(int dialogUnits)
 {
-    // DLGTEMPLATEEX with no controls, no menu, default class, empty title, then the font.
-    // dlgVer, signature, helpID, exStyle, style, cDlgItems, x, y, cx, cy, menu, class, title, point size,
-    // weight, italic and charset (DEFAULT_CHARSET), then the typeface.
+    // A DLGTEMPLATEEX without controls: dlgVer, signature, helpID, exStyle, style, cDlgItems, x, y, cx, cy, menu,
+    // class, title, point size, weight, italic and charset (DEFAULT_CHARSET), then the typeface.
     std::vector<WORD> words = {1, 0xFFFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 100, 50, 0, 0, 0, 8, 0, 0x0100};
     const DWORD style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT;
     words[6] = LOWORD(style);
     words[7] = HIWORD(style);
-    for (const char* c = "MS Sans Serif"; ; ++c) {
+    for (const char* c = "MS Sans Serif";; ++c) {
         words.push_back(static_cast<WORD>(*c));
         if (*c == '\0')
             break;
@@ -613,8 +625,7 @@ int DialogUnitsToPixels(int dialogUnits)
     std::vector<DWORD> aligned((words.size() + 1) / 2);
     std::memcpy(aligned.data(), words.data(), words.size() * sizeof(WORD));
     HWND dialog = ::CreateDialogIndirectParamA(::GetModuleHandleA(nullptr),
-                                               reinterpret_cast<LPCDLGTEMPLATEA>(aligned.data()), nullptr,
-                                               ReferenceDialogProc, 0);
+        reinterpret_cast<LPCDLGTEMPLATEA>(aligned.data()), nullptr, ReferenceDialogProc, 0);
     if (dialog == nullptr)
         return 0;
     RECT r = {0, 0, dialogUnits, 0};
@@ -655,9 +666,9 @@ void ModeRoundTripsScenario(Report& report, const std::string& exe)
             return;
         const RECT editor = WindowRectOf(window);
         const RECT saveHere = ClientRectOf(::GetDlgItem(window, SaveHereButtonId), window);
-        report.Equal("window width " + editorWhen + " (button 1035 right edge " + std::to_string(saveHere.right) +
-                         " + " + std::to_string(EditorModeMargin) + ")",
-                     saveHere.right + EditorModeMargin, editor.right - editor.left);
+        report.Equal("window width " + editorWhen + " (button 1035 right edge " + std::to_string(saveHere.right) + " + "
+                + std::to_string(EditorModeMargin) + ")",
+            saveHere.right + EditorModeMargin, editor.right - editor.left);
         report.Equal("window left " + editorWhen, normal.left, editor.left);
         report.Equal("window top " + editorWhen, normal.top, editor.top);
         report.Equal("window height " + editorWhen, normal.bottom - normal.top, editor.bottom - editor.top);
@@ -670,7 +681,7 @@ void ModeRoundTripsScenario(Report& report, const std::string& exe)
         if (!ToggleMode(report, window, "back to normal mode, round " + std::to_string(round)))
             return;
         report.Equal("window rectangle back in normal mode, round " + std::to_string(round), Describe(normal),
-                     Describe(WindowRectOf(window)));
+            Describe(WindowRectOf(window)));
         ExpectNormalMode(report, window, FullProfile);
     }
 }
@@ -698,7 +709,7 @@ void MissingProfileYesScenario(Report& report, const std::string& exe)
     report.Equal("About button caption", "&About", TextOf(::GetDlgItem(window, AboutButtonId)));
     report.Equal("Close button caption", "&Close", TextOf(::GetDlgItem(window, CloseButtonId)));
     report.Equal("picture text (id 1043)", "No image specified or unable to load image",
-                 TextOf(::GetDlgItem(window, ImageTextId)));
+        TextOf(::GetDlgItem(window, ImageTextId)));
     for (int i = 0; i < 10; ++i)
         report.Equal(ButtonName(i) + " caption", "", TextOf(::GetDlgItem(window, CommandButtonIds[i])));
     ExpectEditorControls(report, window, "in editor mode without a profile");
@@ -713,11 +724,11 @@ void MissingProfileYesScenario(Report& report, const std::string& exe)
     const RECT close = ClientRectOf(::GetDlgItem(window, CloseButtonId), window);
     const RECT outer = WindowRectOf(window);
     report.Check(outer.right - outer.left > close.right + NormalModeMargin, "window width without a profile",
-                 "wider than normal mode's " + std::to_string(close.right + NormalModeMargin),
-                 std::to_string(outer.right - outer.left));
+        "wider than normal mode's " + std::to_string(close.right + NormalModeMargin),
+        std::to_string(outer.right - outer.left));
     const RECT saveHere = ClientRectOf(::GetDlgItem(window, SaveHereButtonId), window);
     report.Check(saveHere.right <= client.right, "button 1035 right edge without a profile",
-                 "within the client width " + std::to_string(client.right), std::to_string(saveHere.right));
+        "within the client width " + std::to_string(client.right), std::to_string(saveHere.right));
 }
 
 void MissingProfileNoScenario(Report& report, const std::string& exe)
@@ -742,13 +753,13 @@ void EscapeScenario(Report& report, const std::string& exe)
     GUITHREADINFO gui{};
     gui.cbSize = sizeof gui;
     HWND target = window;
-    if (::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &gui) && gui.hwndFocus != nullptr &&
-        (gui.hwndFocus == window || ::IsChild(window, gui.hwndFocus)))
+    if (::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &gui) && gui.hwndFocus != nullptr
+        && (gui.hwndFocus == window || ::IsChild(window, gui.hwndFocus)))
         target = gui.hwndFocus;
     const UINT scanCode = ::MapVirtualKeyA(VK_ESCAPE, MAPVK_VK_TO_VSC);
     ::PostMessageA(target, WM_KEYDOWN, VK_ESCAPE, 1 | (scanCode << 16));
     ::PostMessageA(target, WM_KEYUP, VK_ESCAPE, static_cast<LPARAM>(1u | (scanCode << 16) | (1u << 30) | (1u << 31)));
-    session.ExpectEnd("Escape", window);
+    session.ExpectEnd("Escape", nullptr);
 }
 
 void CloseButtonScenario(Report& report, const std::string& exe)
@@ -756,7 +767,7 @@ void CloseButtonScenario(Report& report, const std::string& exe)
     Session session(report, "close-button", exe, &FullProfile);
     HWND window = session.Started() ? session.WaitForMenuWindow() : nullptr;
     if (window != nullptr && session.Click(window, CloseButtonId, "Close button"))
-        session.ExpectEnd("clicking Close", window);
+        session.ExpectEnd("clicking Close", nullptr);
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -775,9 +786,9 @@ int TimeStartup(const std::string& exeArgument, int runs, const char* profileArg
         std::fprintf(stderr, "FAIL: copying %s: %s\n", exeArgument.c_str(), LastErrorText().c_str());
         return 1;
     }
-    if (profileArgument != nullptr &&
-        !::CopyFileA(WindowsPath(profileArgument).c_str(), folder.File(WithoutExtension(exeName) + ".INI").c_str(),
-                     FALSE)) {
+    if (profileArgument != nullptr
+        && !::CopyFileA(
+            WindowsPath(profileArgument).c_str(), folder.File(WithoutExtension(exeName) + ".INI").c_str(), FALSE)) {
         std::fprintf(stderr, "FAIL: copying %s: %s\n", profileArgument, LastErrorText().c_str());
         return 1;
     }
@@ -808,11 +819,12 @@ int TimeStartup(const std::string& exeArgument, int runs, const char* profileArg
         ::QueryPerformanceCounter(&ready);
         if (window == nullptr) {
             std::fprintf(stderr, "FAIL: run %d: no visible window answering within %lu ms\n", run,
-                         static_cast<unsigned long>(WaitTimeoutMs));
+                static_cast<unsigned long>(WaitTimeoutMs));
             ++failures;
         } else {
-            std::printf("%.3f\n", 1000.0 * static_cast<double>(ready.QuadPart - start.QuadPart) /
-                                      static_cast<double>(frequency.QuadPart));
+            std::printf("%.3f\n",
+                1000.0 * static_cast<double>(ready.QuadPart - start.QuadPart)
+                    / static_cast<double>(frequency.QuadPart));
             std::fflush(stdout);
             ::PostMessageA(window, WM_CLOSE, 0, 0);
             program.WaitForExit(WaitTimeoutMs);
@@ -839,8 +851,9 @@ const struct {
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: e2e_driver <scenario> <autorun.exe>\n"
-                         "       e2e_driver time-startup <exe> <runs> [profile]\nscenarios:");
+    std::fprintf(stderr,
+        "usage: e2e_driver <scenario> <autorun.exe>\n"
+        "       e2e_driver time-startup <exe> <runs> [profile]\nscenarios:");
     for (const auto& s : Scenarios)
         std::fprintf(stderr, " %s", s.name);
     std::fprintf(stderr, "\n");
