@@ -1,8 +1,7 @@
 #include "launcher/launcher_dlg.h"
 
 #include "resources/resource.h"
-#include "tests/core/test_files.h"
-#include "tests/win/fake_services.h"
+#include "tests/win/menu_window_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -12,33 +11,8 @@
 
 namespace {
 
-using test_files::TempFolder;
-using test_files::WriteFile;
-
-// A disc folder with autorun.exe (as the services report it) and, when given, its profile; the menu
-// window is created modeless on it so that every step can be looked at.
-class MenuWindow : public ::testing::Test {
+class MenuWindow : public MenuWindowFixture {
 protected:
-    ~MenuWindow() override { dialog.DestroyWindow(); }
-
-    void Open(const std::string* profile)
-    {
-        if (profile != nullptr)
-            WriteFile(disc.Path("autorun.INI"), *profile);
-        ASSERT_TRUE(dialog.Create(nullptr));
-        Pump();
-    }
-
-    // Handles what the window posted to itself, as its message loop would.
-    static void Pump()
-    {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-    }
-
     int Width() const
     {
         const RECT r = dialog.GetWindowRect();
@@ -74,12 +48,6 @@ protected:
         return texts;
     }
 
-    static bool Visible(const CWnd& w) { return (w.GetStyle() & WS_VISIBLE) != 0; }
-    static bool Enabled(const CWnd& w) { return (w.GetStyle() & WS_DISABLED) == 0; }
-
-    TempFolder disc;
-    FakeServices services{disc.Path("autorun.exe")};
-    CLauncherDlg dialog{services};
 };
 
 const std::string fullProfile = [] {
