@@ -230,9 +230,21 @@ bool CLauncherDlg::AskToSaveBeforeClosing()
                                              MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer == IDCANCEL)
         return false;
+    // Closing after a save that did not happen would lose the edits the user asked to keep.
     if (answer == IDYES)
-        SaveProfileAs();
+        return SaveProfileAs();
     return true;
+}
+
+std::string CLauncherDlg::TakeText(const CWnd& control, TextId field)
+{
+    const std::string::size_type limit = 255;
+    std::string text = control.GetWindowText();
+    if (text.size() > limit) {
+        text.resize(limit);
+        m_services.MessageBox(m_hWnd, ReplaceTokens(Text(TXT_TEXT_TOO_LONG), Text(field)), nullptr, MB_OK);
+    }
+    return text;
 }
 
 void CLauncherDlg::OnClose()

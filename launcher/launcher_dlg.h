@@ -36,9 +36,14 @@ public:
     void EditCommandButton(int index);
     void ShowAboutBox();
     void MakeAutorunInf();
+    void ReadAutorunInf();
+    void SaveAutorunInf();
     void OnEditOther();
+    void EditMainSettings();
     void SaveProfileInPlace();
-    void SaveProfileAs();
+    // True only when the profile was written; cancelling, refusing the name warning or a failed write
+    // leaves the edits unsaved.
+    bool SaveProfileAs();
     void OnToNormalMode();
     // Answers a tool tip's request for its text; TRUE when it gave one (the ten command buttons only).
     BOOL OnToolTipNeedText(NMHDR* header);
@@ -76,7 +81,11 @@ private:
     void EnableToolTips();
     bool OnPaint();
     const char* Text(TextId id) const;
-    // The question before closing with unsaved edits; false when the user chose not to close.
+    // An edited text, cut to 255 characters with a notice naming the field when it is longer.
+    std::string TakeText(const CWnd& control, TextId field);
+    static std::string UpperCaseName(const std::string& name);
+    // The question before closing with unsaved edits; false when the window must stay open: the user
+    // cancelled, or chose to save and the profile was not saved.
     bool AskToSaveBeforeClosing();
     // Starts a sound of the profile; an empty name plays nothing.
     void PlayWav(const std::string& file);

@@ -179,7 +179,8 @@ void CDialog::EndDialog(int result)
 {
     m_nResult = result;
     m_bEnding = true;
-    if (m_bModal && m_hWnd != nullptr)
+    // Ends a modal run; a modeless dialog is hidden and stays until it is destroyed.
+    if (m_hWnd != nullptr)
         ::EndDialog(m_hWnd, result);
 }
 

@@ -222,7 +222,10 @@ TEST_F(Launching, EditorModeNeverLaunches)
     OpenWithButton("readme.txt");
     dialog.SendMessage(WM_SYSCOMMAND, 0x20, 0);
     ASSERT_EQ(dialog.m_nMode, 1);
+    // The click opens the button editor instead, which is cancelled here.
+    ChildDialogScript::Schedule(dialog.m_hWnd, [](HWND box) { PressButton(box, IDCANCEL); });
     Click();
+    EXPECT_TRUE(ChildDialogScript::Ran());
     EXPECT_TRUE(services.launches.empty());
     EXPECT_EQ(services.sounds, std::vector<std::string>{});
 }

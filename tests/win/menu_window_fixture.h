@@ -9,7 +9,72 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+
+// Runs an action on the next dialog that the menu window opens over itself, from inside that dialog's own
+// modal loop, once the dialog is visible. The action fills controls and ends the dialog.
+class ChildDialogScript {
+public:
+    static void Schedule(HWND owner, std::function<void(HWND box)> action)
+    {
+        Current() = ChildDialogScript{owner, std::move(action)};
+        ::SetTimer(nullptr, 0, 20, OnTimer);
+    }
+    static bool Ran() { return Current().ran_; }
+
+private:
+    ChildDialogScript() = default;
+    ChildDialogScript(HWND owner, std::function<void(HWND)> action) : owner_(owner), action_(std::move(action)) {}
+
+    static ChildDialogScript& Current()
+    {
+        static ChildDialogScript script;
+        return script;
+    }
+    static BOOL CALLBACK FindBox(HWND hwnd, LPARAM found)
+    {
+        if (::IsWindowVisible(hwnd) && ::GetWindow(hwnd, GW_OWNER) == Current().owner_) {
+            char name[16] = "";
+            ::GetClassNameA(hwnd, name, sizeof name);
+            if (std::string(name) == "#32770") {
+                *reinterpret_cast<HWND*>(found) = hwnd;
+                return FALSE;
+            }
+        }
+        return TRUE;
+    }
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR timer, DWORD)
+    {
+        HWND box = nullptr;
+        ::EnumThreadWindows(::GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
+        if (box == nullptr || Current().ran_)
+            return;
+        ::KillTimer(nullptr, timer);
+        Current().ran_ = true;
+        Current().action_(box);
+    }
+
+    HWND owner_ = nullptr;
+    std::function<void(HWND)> action_;
+    bool ran_ = false;
+};
+
+// Sets the text of a control of a dialog.
+inline void SetItemText(HWND box, int id, const std::string& text)
+{
+    ::SetDlgItemTextA(box, id, text.c_str());
+}
+
+inline std::string ItemText(HWND box, int id)
+{
+    return CWnd(::GetDlgItem(box, id)).GetWindowText();
+}
+
+inline void PressButton(HWND box, int id)
+{
+    ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(box, id)));
+}
 
 class MenuWindowFixture : public ::testing::Test {
 protected:
