@@ -279,10 +279,10 @@ void CLauncherDlg::LoadPicture()
     } else {
         m_picture.ModifyStyle(0, SS_REALSIZEIMAGE | SS_NOPREFIX);
     }
-    HANDLE bitmap = m_menu.BitmapPictureFile.empty()
-                        ? nullptr
-                        : ::LoadImageA(nullptr, m_menu.BitmapPictureFile.c_str(), IMAGE_BITMAP, width, height,
-                                       LR_LOADFROMFILE);
+    HBITMAP bitmap = m_menu.BitmapPictureFile.empty()
+                         ? nullptr
+                         : static_cast<HBITMAP>(::LoadImageA(nullptr, m_menu.BitmapPictureFile.c_str(), IMAGE_BITMAP,
+                                                             width, height, LR_LOADFROMFILE));
     HGDIOBJ previous;
     if (bitmap != nullptr) {
         m_editImageText.ModifyStyle(WS_VISIBLE, WS_DISABLED);
@@ -294,7 +294,9 @@ void CLauncherDlg::LoadPicture()
         previous = reinterpret_cast<HGDIOBJ>(m_picture.SendMessage(STM_SETIMAGE, IMAGE_BITMAP, 0));
         RedrawNow();
     }
-    // The panel hands back the bitmap it showed before; nothing else holds it.
-    if (previous != nullptr && previous != bitmap)
+    // The panel hands back what it showed before: the bitmap replaced here, or a copy the control made of
+    // it (it copies bitmaps with an alpha channel). Both are freed; the panel never leaks a picture.
+    if (previous != nullptr && previous != m_pictureBitmap.Get() && previous != bitmap)
         ::DeleteObject(previous);
+    m_pictureBitmap.Reset(bitmap);
 }

@@ -71,6 +71,7 @@ public:
     std::string m_strInfLabel, m_strInfIcon, m_strInfOpen;
     HICON m_hIcon = nullptr;
     HWND m_hToolTips = nullptr;
+    CBitmapHandle m_pictureBitmap; // the picture shown in the panel
 
 protected:
     BOOL OnInitDialog() override;

@@ -93,6 +93,27 @@ private:
     int m_nResult = -1;
 };
 
+// A bitmap the program loaded and must free; not copyable.
+class CBitmapHandle {
+public:
+    CBitmapHandle() = default;
+    ~CBitmapHandle() { Reset(nullptr); }
+    CBitmapHandle(const CBitmapHandle&) = delete;
+    CBitmapHandle& operator=(const CBitmapHandle&) = delete;
+
+    HBITMAP Get() const { return m_hBitmap; }
+    // Takes ownership of bitmap, freeing the one held before.
+    void Reset(HBITMAP bitmap)
+    {
+        if (m_hBitmap != nullptr && m_hBitmap != bitmap)
+            ::DeleteObject(m_hBitmap);
+        m_hBitmap = bitmap;
+    }
+
+private:
+    HBITMAP m_hBitmap = nullptr;
+};
+
 // Disables the owner through its style bit while a child dialog runs, and gives it back on every way out.
 class OwnerDisabled {
 public:
