@@ -252,7 +252,10 @@ void CLauncherDlg::OnClose()
     if (!AskToSaveBeforeClosing())
         return;
     ShowWindow(SW_HIDE);
-    PlayWav(m_menu.WavClose);
+    // The window is gone already; the close sound is played to its end, since the process ends right
+    // after the dialog and would cut it off.
+    if (!m_menu.WavClose.empty())
+        m_services.PlaySoundToEnd(m_menu.WavClose);
     OnCancel();
 }
 

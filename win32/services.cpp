@@ -73,11 +73,25 @@ INT_PTR Win32Services::ShellOpen(HWND owner, const char* verb, const std::string
                                                   directory.empty() ? nullptr : directory.c_str(), showCommand));
 }
 
-void Win32Services::PlaySound(const std::string& file)
+namespace {
+
+void PlayWaveFile(const std::string& file, DWORD flags)
 {
     static const auto playSound = Resolve<PlaySoundFunction>("winmm.dll", "PlaySoundA");
     if (!file.empty() && playSound != nullptr)
-        playSound(file.c_str(), nullptr, SND_FILENAME | SND_NODEFAULT | SND_ASYNC);
+        playSound(file.c_str(), nullptr, SND_FILENAME | SND_NODEFAULT | flags);
+}
+
+} // namespace
+
+void Win32Services::PlaySound(const std::string& file)
+{
+    PlayWaveFile(file, SND_ASYNC);
+}
+
+void Win32Services::PlaySoundToEnd(const std::string& file)
+{
+    PlayWaveFile(file, SND_SYNC);
 }
 
 std::string Win32Services::ExecutablePath()

@@ -34,6 +34,8 @@ public:
                               const std::string& directory, int showCommand) = 0;
     // Starts playing a WAV file asynchronously; an empty name plays nothing.
     virtual void PlaySound(const std::string& file) = 0;
+    // Plays a WAV file and returns when it has ended (for a sound the process must not cut off).
+    virtual void PlaySoundToEnd(const std::string& file) = 0;
     // Full path of the running executable.
     virtual std::string ExecutablePath() = 0;
 };
@@ -46,6 +48,7 @@ public:
     INT_PTR ShellOpen(HWND owner, const char* verb, const std::string& file, const std::string& parameters,
                       const std::string& directory, int showCommand) override;
     void PlaySound(const std::string& file) override;
+    void PlaySoundToEnd(const std::string& file) override;
     std::string ExecutablePath() override;
 };
 

@@ -33,3 +33,9 @@ void FakeServices::PlaySound(const std::string& file)
 {
     sounds.push_back(file);
 }
+
+void FakeServices::PlaySoundToEnd(const std::string& file)
+{
+    sounds.push_back(file);
+    soundsToEnd.push_back(file);
+}

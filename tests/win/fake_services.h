@@ -31,6 +31,7 @@ public:
     INT_PTR ShellOpen(HWND owner, const char* verb, const std::string& file, const std::string& parameters,
                       const std::string& directory, int showCommand) override;
     void PlaySound(const std::string& file) override;
+    void PlaySoundToEnd(const std::string& file) override;
     std::string ExecutablePath() override { return exePath; }
 
     std::string exePath = "C:\\disc\\autorun.exe";
@@ -47,7 +48,8 @@ public:
     INT_PTR shellResult = 42;
     std::vector<Launch> launches;
 
-    std::vector<std::string> sounds; // every PlaySound call, empty names included
+    std::vector<std::string> sounds;      // every sound started, in order
+    std::vector<std::string> soundsToEnd; // those of them played to their end before going on
 };
 
 #endif

@@ -259,6 +259,7 @@ TEST_F(MenuWindow, CloseQuestionNoClosesWithTheCloseSound)
     EXPECT_EQ(dialog.Result(), IDCANCEL);
     EXPECT_FALSE(dialog.IsWindowVisible());
     EXPECT_EQ(services.sounds, (std::vector<std::string>{"intro.wav", "close.wav"}));
+    EXPECT_EQ(services.soundsToEnd, std::vector<std::string>{"close.wav"}) << "or the process end cuts it off";
 }
 
 TEST_F(MenuWindow, UnmodifiedCloseAsksNothing)
