@@ -10,6 +10,8 @@
 //   e2e_driver time-startup <exe> <runs> [profile]
 //       Prints, one line per run, the milliseconds from starting <exe> until its first top-level window
 //       is visible and answers a message.
+#include "remote_ui.h"
+
 #include <windows.h>
 #include <tlhelp32.h>
 
@@ -21,6 +23,8 @@
 #include <vector>
 
 namespace {
+
+using namespace remote_ui;
 
 // ---------------------------------------------------------------------------------------------------------
 // Identifiers of the menu window's controls.
@@ -37,9 +41,6 @@ const UINT ModeSwitchCommand = 0x0020;
 const int NormalModeMargin = 8;
 const int EditorModeMargin = 16;
 
-const DWORD WaitTimeoutMs = 10000;
-const UINT AnswerTimeoutMs = 5000;
-
 const char* const MissingProfileQuestion
     = "The file 'autorun.INI' was not found.\nTrayvane requires this file to run in normal mode.\n"
       "Would you like to run Trayvane in INI editor mode?";
@@ -51,87 +52,7 @@ struct Inputs {
 };
 
 // ---------------------------------------------------------------------------------------------------------
-// Reporting.
-
-std::string Printable(const std::string& text)
-{
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '\n')
-            out += "\\n";
-        else if (c == '\r')
-            out += "\\r";
-        else
-            out += c;
-    }
-    return out + "\"";
-}
-
-class Report {
-public:
-    void Fail(const std::string& what, const std::string& expected, const std::string& got)
-    {
-        std::printf("FAIL: %s, expected %s, got %s\n", what.c_str(), expected.c_str(), got.c_str());
-        std::fflush(stdout);
-        ++m_failures;
-    }
-    void Check(bool ok, const std::string& what, const std::string& expected, const std::string& got)
-    {
-        if (!ok)
-            Fail(what, expected, got);
-    }
-    void Equal(const std::string& what, const std::string& expected, const std::string& got)
-    {
-        Check(expected == got, what, Printable(expected), Printable(got));
-    }
-    void Equal(const std::string& what, long long expected, long long got)
-    {
-        Check(expected == got, what, std::to_string(expected), std::to_string(got));
-    }
-    int Failures() const { return m_failures; }
-
-private:
-    int m_failures = 0;
-};
-
-std::string YesNo(bool value)
-{
-    return value ? "yes" : "no";
-}
-
-// ---------------------------------------------------------------------------------------------------------
-// Windows of another process.
-
-bool HasStyle(HWND window, LONG_PTR style)
-{
-    return (::GetWindowLongPtrA(window, GWL_STYLE) & style) != 0;
-}
-
-// The window text, read with one message: a length query followed by the read races with the program.
-std::string TextOf(HWND window)
-{
-    char buffer[2048] = {};
-    DWORD_PTR copied = 0;
-    if (window == nullptr)
-        return "<no window>";
-    if (!::SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
-            AnswerTimeoutMs, &copied))
-        return "<no answer>";
-    return buffer;
-}
-
-std::string ClassOf(HWND window)
-{
-    char name[64] = {};
-    ::GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-bool Answers(HWND window)
-{
-    DWORD_PTR result = 0;
-    return ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, AnswerTimeoutMs, &result) != 0;
-}
+// Places of windows.
 
 // A rectangle in the client coordinates of `window`.
 RECT ClientRectOf(HWND control, HWND window)
@@ -142,216 +63,20 @@ RECT ClientRectOf(HWND control, HWND window)
     return rect;
 }
 
-RECT WindowRectOf(HWND window)
-{
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    return rect;
-}
-
 std::string Describe(const RECT& r)
 {
     return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) + ","
         + std::to_string(r.bottom) + ")";
 }
 
-std::string DescribeWindow(HWND window)
-{
-    std::string text = ClassOf(window) + " window " + Printable(TextOf(window));
-    if (HWND message = ::GetDlgItem(window, 0xFFFF))
-        text += " with message " + Printable(TextOf(message));
-    return text;
-}
-
-struct WindowQuery {
-    DWORD processId;
-    const char* className; // nullptr: any class
-    enum { AnyOwner, Unowned, Owned } owner;
-    HWND exclude;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param)
-{
-    WindowQuery& query = *reinterpret_cast<WindowQuery*>(param);
-    DWORD processId = 0;
-    ::GetWindowThreadProcessId(window, &processId);
-    if (processId != query.processId || window == query.exclude || !::IsWindowVisible(window))
-        return TRUE;
-    if (query.className != nullptr && ClassOf(window) != query.className)
-        return TRUE;
-    const bool owned = ::GetWindow(window, GW_OWNER) != nullptr;
-    if ((query.owner == WindowQuery::Unowned && owned) || (query.owner == WindowQuery::Owned && !owned))
-        return TRUE;
-    query.found = window;
-    return FALSE;
-}
-
-// The first visible top-level window of a process that fits the query, or nullptr.
-HWND FindWindowOf(DWORD processId, const char* className, decltype(WindowQuery::owner) owner, HWND exclude = nullptr)
-{
-    WindowQuery query{processId, className, owner, exclude, nullptr};
-    ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
-    return query.found;
-}
-
 // ---------------------------------------------------------------------------------------------------------
 // Files and folders.
-
-std::string LastErrorText()
-{
-    return "error " + std::to_string(::GetLastError());
-}
-
-// Windows functions take "/x/y" relative to the current drive; under Wine a Linux path lies on Z:.
-std::string WindowsPath(const std::string& path)
-{
-    if (path.size() > 1 && path[0] == '/' && path[1] != '/')
-        return "Z:" + path;
-    return path;
-}
-
-std::string FileNameOf(const std::string& path)
-{
-    const size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 std::string WithoutExtension(const std::string& name)
 {
     const size_t dot = name.find_last_of('.');
     return dot == std::string::npos ? name : name.substr(0, dot);
 }
-
-bool WriteFileText(const std::string& path, const std::string& text)
-{
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    const BOOL ok = ::WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    ::CloseHandle(file);
-    return ok && written == text.size();
-}
-
-// A fresh folder under %TEMP% that is removed with everything in it at the end.
-class TempFolder {
-public:
-    explicit TempFolder(const char* purpose)
-    {
-        char temp[MAX_PATH] = {};
-        ::GetTempPathA(sizeof temp, temp);
-        for (unsigned attempt = 0; attempt < 1000 && m_path.empty(); ++attempt) {
-            const std::string candidate = std::string(temp) + "e2e-" + purpose + "-"
-                + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(::GetTickCount()) + "-"
-                + std::to_string(attempt);
-            if (::CreateDirectoryA(candidate.c_str(), nullptr))
-                m_path = candidate;
-        }
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    ~TempFolder()
-    {
-        if (m_path.empty())
-            return;
-        // A program that was just ended may still hold its image for a moment.
-        const ULONGLONG end = ::GetTickCount64() + WaitTimeoutMs;
-        while (!RemoveTree(m_path) && ::GetTickCount64() < end)
-            ::Sleep(20);
-    }
-    bool Ok() const { return !m_path.empty(); }
-    const std::string& Path() const { return m_path; }
-    std::string File(const std::string& name) const { return m_path + "\\" + name; }
-
-private:
-    static bool RemoveTree(const std::string& folder)
-    {
-        WIN32_FIND_DATAA entry;
-        HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &entry);
-        if (find != INVALID_HANDLE_VALUE) {
-            do {
-                const std::string name = entry.cFileName;
-                if (name == "." || name == "..")
-                    continue;
-                const std::string path = folder + "\\" + name;
-                if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                    RemoveTree(path);
-                else
-                    ::DeleteFileA(path.c_str());
-            } while (::FindNextFileA(find, &entry));
-            ::FindClose(find);
-        }
-        return ::RemoveDirectoryA(folder.c_str()) != 0;
-    }
-
-    std::string m_path;
-};
-
-// ---------------------------------------------------------------------------------------------------------
-// The program under test.
-
-class Program {
-public:
-    Program() = default;
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
-    ~Program() { Kill(); }
-
-    bool Start(const std::string& exe, const std::string& folder)
-    {
-        std::string commandLine = "\"" + exe + "\"";
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        return ::CreateProcessA(
-                   exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &m_info)
-            != 0;
-    }
-    DWORD Id() const { return m_info.dwProcessId; }
-    bool Running() const
-    {
-        return m_info.hProcess != nullptr && ::WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT;
-    }
-    bool WaitForExit(DWORD timeoutMs) const
-    {
-        return ::WaitForSingleObject(m_info.hProcess, timeoutMs) == WAIT_OBJECT_0;
-    }
-    std::string ExitCode() const
-    {
-        DWORD code = 0;
-        ::GetExitCodeProcess(m_info.hProcess, &code);
-        return std::to_string(code);
-    }
-    void Kill()
-    {
-        if (m_info.hProcess == nullptr)
-            return;
-        if (Running()) {
-            ::TerminateProcess(m_info.hProcess, 1);
-            ::WaitForSingleObject(m_info.hProcess, WaitTimeoutMs);
-        }
-        ::CloseHandle(m_info.hThread);
-        ::CloseHandle(m_info.hProcess);
-        m_info = PROCESS_INFORMATION{};
-    }
-
-    // Polls `found` until it gives a window; nullptr when the program ended or the time ran out.
-    template <class Finder> HWND WaitForWindow(Finder found) const
-    {
-        const ULONGLONG end = ::GetTickCount64() + WaitTimeoutMs;
-        for (;;) {
-            const bool alive = Running();
-            if (HWND window = found())
-                return window;
-            if (!alive || ::GetTickCount64() >= end)
-                return nullptr;
-            ::Sleep(5);
-        }
-    }
-
-private:
-    PROCESS_INFORMATION m_info{};
-};
 
 // ---------------------------------------------------------------------------------------------------------
 // Profiles.
@@ -453,13 +178,13 @@ std::string Section(const std::string& name, const Keys& keys)
 
 class Session {
 public:
-    Session(Report& report, const char* scenario, const std::string& productExe, const Profile* profile)
+    Session(Report& report, const std::string& scenario, const std::string& productExe, const Profile* profile)
         : Session(report, scenario, productExe, DiscOf(profile))
     {
     }
 
-    Session(Report& report, const char* scenario, const std::string& productExe, const Disc& disc)
-        : m_report(report), m_folder(scenario)
+    Session(Report& report, const std::string& scenario, const std::string& productExe, const Disc& disc)
+        : m_report(report), m_folder(scenario), m_user(report, m_program)
     {
         if (!m_folder.Ok()) {
             m_report.Fail("creating the disc folder under %TEMP%", "a new folder", LastErrorText());
@@ -506,79 +231,37 @@ public:
 
     bool Started() const { return m_started; }
 
-    // The menu window once it is visible and answers, or nullptr after reporting why not.
-    HWND WaitForMenuWindow()
-    {
-        HWND window
-            = m_program.WaitForWindow([this] { return FindWindowOf(m_program.Id(), "#32770", WindowQuery::Unowned); });
-        if (window == nullptr) {
-            ReportNoWindow("the menu window");
-            return nullptr;
-        }
-        if (!Answers(window)) {
-            m_report.Fail("the menu window answering WM_NULL", "an answer", "none within the time-out");
-            return nullptr;
-        }
-        // A modal dialog's message loop shows its window (ShowWindow SW_SHOWNORMAL) when its queue first runs
-        // empty or at its first WM_TIMER, whichever comes first; a minimize before that is undone. No user
-        // clicks that early, but a driver can: a WM_TIMER of no timer, posted ahead of any click, makes the
-        // loop do it first.
-        ::PostMessageA(window, WM_TIMER, 0, 0);
-        return window;
-    }
+    // The menu window once it is visible and answers, or nullptr after reporting why not. A modal dialog's
+    // message loop shows its window (ShowWindow SW_SHOWNORMAL) when its queue first runs empty or at its first
+    // WM_TIMER, whichever comes first; a minimize before that is undone. No user clicks that early, but a driver
+    // can: a WM_TIMER of no timer is posted ahead of any click, so that the loop does it first.
+    HWND WaitForMenuWindow() { return m_user.WaitForMainWindow("the menu window"); }
 
     // A message box of the program (an owned dialog) once it is visible and answers.
     HWND WaitForMessageBox() { return WaitForOwnedDialog("a message box"); }
 
     // A dialog owned by one of the program's windows, once it is visible and answers.
-    HWND WaitForOwnedDialog(const std::string& what)
-    {
-        HWND box
-            = m_program.WaitForWindow([this] { return FindWindowOf(m_program.Id(), "#32770", WindowQuery::Owned); });
-        if (box == nullptr) {
-            ReportNoWindow(what);
-            return nullptr;
-        }
-        if (!Answers(box)) {
-            m_report.Fail(what + " answering WM_NULL", "an answer", "none within the time-out");
-            return nullptr;
-        }
-        return box;
-    }
+    HWND WaitForOwnedDialog(const std::string& what) { return m_user.WaitForOwnedDialog(what); }
 
     // Reports any window the program owns (a message box, a dialog): after a click that must ask nothing.
     void ExpectNoQuestion(const std::string& after)
     {
-        if (HWND window = FindWindowOf(m_program.Id(), nullptr, WindowQuery::Owned))
+        if (HWND window = FindWindowOf(m_program.Id(), nullptr, Owner::Some))
             m_report.Fail("a question of the program after " + after, "none", DescribeWindow(window));
     }
 
     // Waits for the program to end by itself, watching that it asks nothing meanwhile: no owned window
-    // (message box, dialog) shows but `answered`, the one just answered.
+    // (message box, dialog, even a tool tip) shows but `answered`, the one just answered.
     //
     // The menu window itself is not watched: when a dialog is ended during WM_INITDIALOG, Wine still shows
     // it for a moment before destroying it if its template is WS_VISIBLE.
     void ExpectEnd(const std::string& after, HWND answered)
     {
-        const ULONGLONG end = ::GetTickCount64() + WaitTimeoutMs;
-        bool ended = false;
-        std::string other;
-        while (!(ended = m_program.WaitForExit(5)) && ::GetTickCount64() < end) {
-            if (!other.empty())
-                continue;
-            if (HWND window = FindWindowOf(m_program.Id(), nullptr, WindowQuery::Owned, answered))
-                other = DescribeWindow(window);
-        }
-        if (!other.empty())
-            m_report.Fail("a question of the program after " + after, "none", other);
-        if (!ended)
-            m_report.Fail(
-                "the program after " + after, "ended", "still running after " + std::to_string(WaitTimeoutMs) + " ms");
-        else
-            m_report.Equal("exit code after " + after, "0", m_program.ExitCode());
+        ExpectProgramEnd(m_report, m_program, after, answered, false);
     }
 
     // Posts a click to a button of `window` the way a user could click it: only when it is visible and enabled.
+    // The click is posted, not sent, so that it comes after the WM_TIMER that WaitForMenuWindow posted.
     bool Click(HWND window, int id, const std::string& name)
     {
         HWND button = ::GetDlgItem(window, id);
@@ -594,17 +277,10 @@ public:
     }
 
 private:
-    void ReportNoWindow(const std::string& what)
-    {
-        if (m_program.Running())
-            m_report.Fail(what, "visible within " + std::to_string(WaitTimeoutMs) + " ms", "none");
-        else
-            m_report.Fail(what, "visible", "the program ended with exit code " + m_program.ExitCode());
-    }
-
     Report& m_report;
     TempFolder m_folder; // removed after the program below was ended
     Program m_program;
+    User m_user; // only waits for windows: it sends the program nothing
     bool m_started = false;
 };
 
@@ -728,45 +404,10 @@ int DialogUnitsToPixels(int dialogUnits)
 // ---------------------------------------------------------------------------------------------------------
 // What a click started: the probe's log, the programs still running from the disc, windows of other processes.
 
-// Polls `condition` until it holds; false when it still did not hold after the wait time-out.
-template <class Condition> bool WaitUntil(Condition condition)
-{
-    const ULONGLONG end = ::GetTickCount64() + WaitTimeoutMs;
-    for (;;) {
-        if (condition())
-            return true;
-        if (::GetTickCount64() >= end)
-            return false;
-        ::Sleep(5);
-    }
-}
-
-bool SamePath(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() && ::CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1)
-        == CSTR_EQUAL;
-}
-
 bool LiesIn(const std::string& path, const std::string& folder)
 {
     return path.size() > folder.size() + 1 && SamePath(path.substr(0, folder.size()), folder)
         && path[folder.size()] == '\\';
-}
-
-// The whole file, read while others may still write it; "" when it does not exist.
-std::string ReadFileText(const std::string& path)
-{
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return "";
-    std::string text;
-    char buffer[4096];
-    DWORD read = 0;
-    while (::ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        text.append(buffer, read);
-    ::CloseHandle(file);
-    return text;
 }
 
 // One start of probe.exe: "cwd=...|cmdline=...|wShowWindow=N|STARTF_USESHOWWINDOW=yes|no".
@@ -848,19 +489,6 @@ bool WaitForProgramsIn(const std::string& folder)
         ::CloseHandle(snapshot);
         return !running;
     });
-}
-
-BOOL CALLBACK CollectWindow(HWND window, LPARAM param)
-{
-    reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
-    return TRUE;
-}
-
-std::vector<HWND> TopLevelWindows()
-{
-    std::vector<HWND> windows;
-    ::EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
-    return windows;
 }
 
 // A visible top-level window with a caption of a process other than ours and `excludeProcess`, not among
@@ -1015,7 +643,7 @@ std::vector<DWORD> DrawnIcon(HICON icon, int width, int height, DWORD background
 // which the round icons leave transparent).
 std::string IconNameOf(HWND box)
 {
-    HWND control = ::GetDlgItem(box, 0x440);
+    HWND control = ::GetDlgItem(box, MessageBoxIconId);
     if (control == nullptr || !::IsWindowVisible(control))
         return "none";
     RECT rect{};
@@ -1041,28 +669,6 @@ std::string IconNameOf(HWND box)
         return false;
     });
     return name;
-}
-
-BOOL CALLBACK CollectChild(HWND window, LPARAM param)
-{
-    reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
-    return TRUE;
-}
-
-// The captions of a dialog's visible buttons, in the order of its children, without '&'; separated by blanks.
-std::string ButtonsOf(HWND dialog)
-{
-    std::vector<HWND> children;
-    ::EnumChildWindows(dialog, CollectChild, reinterpret_cast<LPARAM>(&children));
-    std::string buttons;
-    for (HWND child : children) {
-        if (ClassOf(child) != "Button" || !::IsWindowVisible(child))
-            continue;
-        std::string caption = TextOf(child);
-        caption.erase(std::remove(caption.begin(), caption.end(), '&'), caption.end());
-        buttons += (buttons.empty() ? "" : " ") + caption;
-    }
-    return buttons;
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -1126,7 +732,7 @@ void MissingProfileYesScenario(Report& report, const Inputs& in)
     HWND owner = ::GetWindow(box, GW_OWNER);
     report.Equal("message box owner class", "#32770", ClassOf(owner));
     report.Equal("message box caption", "Notice", TextOf(box));
-    report.Equal("message box text", MissingProfileQuestion, TextOf(::GetDlgItem(box, 0xFFFF)));
+    report.Equal("message box text", MissingProfileQuestion, TextOf(::GetDlgItem(box, MessageBoxTextId)));
     report.Check(::GetDlgItem(box, IDNO) != nullptr, "message box No button", "present", "absent");
     if (!session.Click(box, IDYES, "message box Yes button"))
         return;
@@ -1169,7 +775,7 @@ void MissingProfileNoScenario(Report& report, const Inputs& in)
     if (box == nullptr)
         return;
     report.Equal("message box caption", "Notice", TextOf(box));
-    report.Equal("message box text", MissingProfileQuestion, TextOf(::GetDlgItem(box, 0xFFFF)));
+    report.Equal("message box text", MissingProfileQuestion, TextOf(::GetDlgItem(box, MessageBoxTextId)));
     if (session.Click(box, IDNO, "message box No button"))
         session.ExpectEnd("answering No", box);
 }
@@ -1313,7 +919,7 @@ void MissingTargetScenario(Report& report, const Inputs& in)
         report.Equal("message box caption " + when, "Notice", TextOf(box));
         report.Equal("message box text " + when,
             std::string("The specified file was not found.\n\n\"") + cases[i].run + "\"",
-            TextOf(::GetDlgItem(box, 0xFFFF)));
+            TextOf(::GetDlgItem(box, MessageBoxTextId)));
         report.Equal("message box icon " + when, "information", IconNameOf(box));
         report.Equal("message box buttons " + when, "OK", ButtonsOf(box));
         if (!session.Click(box, IDOK, "message box OK button"))
@@ -1620,7 +1226,7 @@ int TimeStartup(const std::string& exeArgument, int runs, const char* profileArg
         const ULONGLONG end = ::GetTickCount64() + WaitTimeoutMs;
         for (;;) {
             const bool alive = program.Running();
-            window = FindWindowOf(id, nullptr, WindowQuery::AnyOwner);
+            window = FindWindowOf(id, nullptr, Owner::Any);
             if ((window != nullptr && Answers(window)) || !alive || ::GetTickCount64() >= end)
                 break;
             window = nullptr;

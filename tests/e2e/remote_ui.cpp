@@ -181,11 +181,17 @@ HWND FindOwnedWindow(DWORD processId, HWND owner, const char* className, const c
     return query.found;
 }
 
+std::vector<HWND> TopLevelWindows()
+{
+    std::vector<HWND> windows;
+    ::EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
 std::vector<HWND> WindowsOf(DWORD processId)
 {
-    std::vector<HWND> all, shown;
-    ::EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&all));
-    for (HWND window : all) {
+    std::vector<HWND> shown;
+    for (HWND window : TopLevelWindows()) {
         DWORD id = 0;
         ::GetWindowThreadProcessId(window, &id);
         if (id == processId && ::IsWindowVisible(window))
@@ -394,10 +400,8 @@ void User::ReportWaitFailed(const std::string& what, const std::string& expected
         "not so; the program shows " + (shown.empty() ? std::string("nothing") : shown));
 }
 
-HWND User::WaitForMainWindow(const std::string& what)
+HWND User::Answering(HWND window, const std::string& what)
 {
-    const DWORD id = m_program.Id();
-    HWND window = m_program.WaitForWindow([id] { return FindWindowOf(id, "#32770", Owner::None); });
     if (window == nullptr) {
         ReportWaitFailed(what, "visible");
         return nullptr;
@@ -406,26 +410,35 @@ HWND User::WaitForMainWindow(const std::string& what)
         m_report.Fail(what + " answering WM_NULL", "an answer", "none within the time-out");
         return nullptr;
     }
+    return window;
+}
+
+HWND User::WaitForMainWindow(const std::string& what)
+{
+    const DWORD id = m_program.Id();
+    HWND window = Answering(m_program.WaitForWindow([id] { return FindWindowOf(id, "#32770", Owner::None); }), what);
     // A modal dialog's message loop shows its window when its queue first runs empty or at its first WM_TIMER;
     // a WM_TIMER of no timer, posted ahead of any click, makes the loop do it before the click.
-    ::PostMessageA(window, WM_TIMER, 0, 0);
+    if (window != nullptr)
+        ::PostMessageA(window, WM_TIMER, 0, 0);
     return window;
 }
 
 HWND User::WaitForDialog(HWND owner, const std::string& caption, const std::string& what)
 {
+    return WaitForDialogWindow(owner, caption.c_str(), what + " (a dialog captioned " + Printable(caption) + ")");
+}
+
+HWND User::WaitForOwnedDialog(const std::string& what)
+{
+    return WaitForDialogWindow(nullptr, nullptr, what);
+}
+
+HWND User::WaitForDialogWindow(HWND owner, const char* caption, const std::string& what)
+{
     const DWORD id = m_program.Id();
-    HWND dialog = m_program.WaitForWindow(
-        [id, owner, &caption] { return FindOwnedWindow(id, owner, "#32770", caption.c_str()); });
-    if (dialog == nullptr) {
-        ReportWaitFailed(what + " (a dialog captioned " + Printable(caption) + ")", "visible");
-        return nullptr;
-    }
-    if (!Answers(dialog)) {
-        m_report.Fail(what + " answering WM_NULL", "an answer", "none within the time-out");
-        return nullptr;
-    }
-    return dialog;
+    return Answering(
+        m_program.WaitForWindow([id, owner, caption] { return FindOwnedWindow(id, owner, "#32770", caption); }), what);
 }
 
 bool User::WaitForClosed(HWND window, const std::string& what)
@@ -635,23 +648,29 @@ void User::ExpectNoQuestion(const std::string& after)
 
 void User::ExpectEnd(const std::string& after, HWND answered)
 {
+    ExpectProgramEnd(m_report, m_program, after, answered, true);
+}
+
+void ExpectProgramEnd(
+    Report& report, const Program& program, const std::string& after, HWND answered, bool ignoreToolTips)
+{
     const ULONGLONG end = ::GetTickCount64() + WaitTimeoutMs;
     bool ended = false;
     std::string other;
-    while (!(ended = m_program.WaitForExit(5)) && ::GetTickCount64() < end) {
+    while (!(ended = program.WaitForExit(5)) && ::GetTickCount64() < end) {
         if (!other.empty())
             continue;
-        HWND window = FindWindowOf(m_program.Id(), nullptr, Owner::Some, answered);
-        if (window != nullptr && !IsToolTip(window))
+        HWND window = FindWindowOf(program.Id(), nullptr, Owner::Some, answered);
+        if (window != nullptr && !(ignoreToolTips && IsToolTip(window)))
             other = DescribeWindow(window);
     }
     if (!other.empty())
-        m_report.Fail("a question of the program after " + after, "none", other);
+        report.Fail("a question of the program after " + after, "none", other);
     if (!ended)
-        m_report.Fail(
+        report.Fail(
             "the program after " + after, "ended", "still running after " + std::to_string(WaitTimeoutMs) + " ms");
     else
-        m_report.Equal("exit code after " + after, "0", m_program.ExitCode());
+        report.Equal("exit code after " + after, "0", program.ExitCode());
 }
 
 } // namespace remote_ui

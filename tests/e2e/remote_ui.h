@@ -92,6 +92,8 @@ HWND FindWindowOf(DWORD processId, const char* className, Owner owner, HWND excl
 // of them takes any owner, class or caption.
 HWND FindOwnedWindow(DWORD processId, HWND owner, const char* className, const char* caption);
 
+// All top-level windows, shown or not, of every process.
+std::vector<HWND> TopLevelWindows();
 // All visible top-level windows of a process.
 std::vector<HWND> WindowsOf(DWORD processId);
 
@@ -165,6 +167,11 @@ private:
     PROCESS_INFORMATION m_info{};
 };
 
+// Waits for `program` to end by itself and checks it shows no owned window (a box, a dialog) but `answered`
+// meanwhile and exits with code 0. Tool tips count as such windows unless `ignoreToolTips`.
+void ExpectProgramEnd(
+    Report& report, const Program& program, const std::string& after, HWND answered, bool ignoreToolTips);
+
 // ---------------------------------------------------------------------------------------------------------
 // A user at the program's windows: every step that cannot be done is reported and answered with false or
 // nullptr, so that a scenario stops at the first step that went wrong.
@@ -178,6 +185,8 @@ public:
     // A dialog (class #32770: message boxes too) owned by `owner` (nullptr: by any window) with the caption,
     // once visible and answering; when it does not come, the report names the windows the program shows.
     HWND WaitForDialog(HWND owner, const std::string& caption, const std::string& what);
+    // A dialog owned by any of the program's windows, whatever its caption, once visible and answering.
+    HWND WaitForOwnedDialog(const std::string& what);
     // Waits until `window` is hidden or destroyed.
     bool WaitForClosed(HWND window, const std::string& what);
 
@@ -227,6 +236,9 @@ public:
     Report& TheReport() const { return m_report; }
 
 private:
+    // `window` when it is not nullptr and answers; else nullptr after reporting why not.
+    HWND Answering(HWND window, const std::string& what);
+    HWND WaitForDialogWindow(HWND owner, const char* caption, const std::string& what);
     bool CheckMessageBox(HWND box, const std::string& caption, const std::string& text, bool whole,
         const std::string& buttons, const std::string& what);
     void ReportWaitFailed(const std::string& what, const std::string& expected);
