@@ -410,57 +410,6 @@ bool LiesIn(const std::string& path, const std::string& folder)
         && path[folder.size()] == '\\';
 }
 
-// One start of probe.exe: "cwd=...|cmdline=...|wShowWindow=N|STARTF_USESHOWWINDOW=yes|no".
-struct ProbeStart {
-    std::string cwd, commandLine, showWindow, useShowWindow;
-};
-
-// The whole lines of a probe.log (a line still being written is left out).
-std::vector<ProbeStart> ReadProbeLog(const std::string& path)
-{
-    const std::string text = ReadFileText(path);
-    std::vector<ProbeStart> starts;
-    for (size_t begin = 0, end; (end = text.find("\r\n", begin)) != std::string::npos; begin = end + 2) {
-        const std::string line = text.substr(begin, end - begin);
-        ProbeStart start;
-        for (size_t field = 0, bar; field <= line.size(); field = bar + 1) {
-            bar = line.find('|', field);
-            if (bar == std::string::npos)
-                bar = line.size();
-            const std::string item = line.substr(field, bar - field);
-            const size_t equals = item.find('=');
-            const std::string key = item.substr(0, equals);
-            const std::string value = equals == std::string::npos ? "" : item.substr(equals + 1);
-            if (key == "cwd")
-                start.cwd = value;
-            else if (key == "cmdline")
-                start.commandLine = value;
-            else if (key == "wShowWindow")
-                start.showWindow = value;
-            else if (key == "STARTF_USESHOWWINDOW")
-                start.useShowWindow = value;
-        }
-        starts.push_back(start);
-    }
-    return starts;
-}
-
-// A command line split into the program, quoted or not, and the rest after one blank.
-std::pair<std::string, std::string> SplitCommandLine(const std::string& commandLine)
-{
-    size_t end;
-    std::string program;
-    if (!commandLine.empty() && commandLine[0] == '"') {
-        end = commandLine.find('"', 1);
-        program = commandLine.substr(1, end == std::string::npos ? std::string::npos : end - 1);
-        end = end == std::string::npos ? commandLine.size() : end + 1;
-    } else {
-        end = std::min(commandLine.find(' '), commandLine.size());
-        program = commandLine.substr(0, end);
-    }
-    return {program, end < commandLine.size() ? commandLine.substr(end + 1) : ""};
-}
-
 std::string ImageOf(DWORD processId)
 {
     HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);

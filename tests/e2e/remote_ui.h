@@ -248,6 +248,18 @@ private:
     std::vector<const char*> m_pending; // set by the program's answer to a click or message sent
 };
 
+
+// One start of probe.exe: "cwd=...|cmdline=...|wShowWindow=N|STARTF_USESHOWWINDOW=yes|no".
+struct ProbeStart {
+    std::string cwd, commandLine, showWindow, useShowWindow;
+};
+
+// The whole lines of a probe.log (a line still being written is left out).
+std::vector<ProbeStart> ReadProbeLog(const std::string& path);
+
+// A command line split into the program, quoted or not, and the rest after one blank.
+std::pair<std::string, std::string> SplitCommandLine(const std::string& commandLine);
+
 } // namespace remote_ui
 
 #endif // AUTORUN_TESTS_E2E_REMOTE_UI_H
