@@ -286,6 +286,15 @@ bool Lookup(const char* path, std::string_view section, std::string_view key, st
     return file_io::ReadAll(path, bytes) && FindValue(bytes, section, key, value);
 }
 
+// A new "key=value" line with its line break.
+void AppendKeyLine(std::string& out, std::string_view key, std::string_view value, std::string_view lineBreak)
+{
+    out.append(key);
+    out += '=';
+    out.append(value);
+    out.append(lineBreak);
+}
+
 } // namespace
 
 // ---- In memory ----
@@ -335,20 +344,14 @@ std::string WithValue(std::string_view fileBytes, std::string_view section, std:
         const Line& after = found.anyKey ? found.lastKey : found.header;
         if (after.next > after.end) {
             out.append(fileBytes.substr(0, after.next));
-            out.append(key);
-            out += '=';
-            out.append(written);
-            out.append(fileBytes.substr(after.end, after.next - after.end));
+            AppendKeyLine(out, key, written, fileBytes.substr(after.end, after.next - after.end));
             out.append(fileBytes.substr(after.next));
         } else {
             // The line is the file's last and has no line break.
             const std::string_view lineBreak = FirstBreak(fileBytes);
             out.append(fileBytes);
             out.append(lineBreak);
-            out.append(key);
-            out += '=';
-            out.append(written);
-            out.append(lineBreak);
+            AppendKeyLine(out, key, written, lineBreak);
         }
         return out;
     }
@@ -361,10 +364,7 @@ std::string WithValue(std::string_view fileBytes, std::string_view section, std:
     out.append(section);
     out += ']';
     out.append(lineBreak);
-    out.append(key);
-    out += '=';
-    out.append(written);
-    out.append(lineBreak);
+    AppendKeyLine(out, key, written, lineBreak);
     return out;
 }
 

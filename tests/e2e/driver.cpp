@@ -162,17 +162,6 @@ Disc DiscOf(const Profile* profile)
     return disc;
 }
 
-using Keys = std::vector<std::pair<std::string, std::string>>;
-
-// One section of a profile as Notepad writes it.
-std::string Section(const std::string& name, const Keys& keys)
-{
-    std::string text = "[" + name + "]\r\n";
-    for (const auto& k : keys)
-        text += k.first + "=" + k.second + "\r\n";
-    return text + "\r\n";
-}
-
 // ---------------------------------------------------------------------------------------------------------
 // A disc folder with the program and its profile, and the program running from it.
 

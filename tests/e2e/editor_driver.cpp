@@ -143,17 +143,6 @@ private:
     bool m_ok = false;
 };
 
-using Keys = std::vector<std::pair<std::string, std::string>>;
-
-// One section of a profile as Notepad writes it.
-std::string Section(const std::string& name, const Keys& keys)
-{
-    std::string text = "[" + name + "]\r\n";
-    for (const auto& k : keys)
-        text += k.first + "=" + k.second + "\r\n";
-    return text + "\r\n";
-}
-
 // Checks the values of one section of an INI file, read by the system's own profile functions.
 void ExpectValues(Report& report, const std::string& path, const std::string& section, const Keys& expected)
 {

@@ -719,4 +719,12 @@ std::pair<std::string, std::string> SplitCommandLine(const std::string& commandL
     return {program, end < commandLine.size() ? commandLine.substr(end + 1) : ""};
 }
 
+std::string Section(const std::string& name, const Keys& keys)
+{
+    std::string text = "[" + name + "]\r\n";
+    for (const auto& k : keys)
+        text += k.first + "=" + k.second + "\r\n";
+    return text + "\r\n";
+}
+
 } // namespace remote_ui

@@ -260,6 +260,11 @@ std::vector<ProbeStart> ReadProbeLog(const std::string& path);
 // A command line split into the program, quoted or not, and the rest after one blank.
 std::pair<std::string, std::string> SplitCommandLine(const std::string& commandLine);
 
+using Keys = std::vector<std::pair<std::string, std::string>>;
+
+// One section of a profile as Notepad writes it.
+std::string Section(const std::string& name, const Keys& keys);
+
 } // namespace remote_ui
 
 #endif // AUTORUN_TESTS_E2E_REMOTE_UI_H
